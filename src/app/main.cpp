@@ -1,0 +1,2 @@
+#include "app/config/config_store.h"
+int main(){}

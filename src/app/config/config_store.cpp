@@ -10,6 +10,7 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -217,10 +218,11 @@ bool ConfigStore::save() {
         if (xmlSaveFileEnc(tempName.constData(), impl_->doc, encoding) < 0) return false;
     }
     if (::fsync(temp.handle()) != 0) return false;
-    const auto permissions = target.exists()
-        ? target.permissions()
-        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    if (!temp.setPermissions(permissions)) return false;
+    struct stat old {};
+    const mode_t mode = ::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &old) == 0
+        ? (old.st_mode & 07777)
+        : 0644;
+    if (::fchmod(temp.handle(), mode) != 0) return false;
     if (std::rename(tempName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         return false;
     temp.setAutoRemove(false);

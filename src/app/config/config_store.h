@@ -21,12 +21,15 @@ public:
     bool isLoaded() const;
 
     // nullopt when there is no child at that position. An absent attribute is
-    // created empty and read as "".
+    // created empty and read as "" (one whose name could not be saved as an
+    // XML attribute name is read as "" and not created).
     std::optional<QString> read(int position, const QString& attribute);
-    // False when there is no child at that position.
+    // False when there is no child at that position or the name cannot be an
+    // attribute name. Characters XML cannot hold are dropped from the text.
     bool write(int position, const QString& attribute, const QString& text);
-    // Writes the whole document in its declared encoding; false on failure
-    // (callers ignore it: the in-memory values stay).
+    // Replaces the file with the whole document in its declared encoding;
+    // false on failure, and then the file keeps its old content (callers
+    // ignore it: the in-memory values stay). A read-only file is not replaced.
     bool save();
 
     std::unique_lock<std::recursive_mutex> lock() const;

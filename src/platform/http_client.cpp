@@ -1,11 +1,11 @@
 #include "platform/http_client.h"
 
 #include "platform/gbk.h"
+#include "platform/http_url.h"
 #include "platform/workers.h"
 
 #include <curl/curl.h>
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -85,33 +85,47 @@ QByteArray rangeHeader(const ByteRange& range) {
     return header;
 }
 
-// "scheme://authority" and the rest ("/" when there is none); no scheme means http.
-struct SplitUrl {
-    QByteArray origin;
-    QByteArray target;
-};
-
-SplitUrl splitUrl(QByteArray url) {
-    qsizetype schemeEnd = url.indexOf("://");
-    if (schemeEnd < 0) {
-        url.prepend("http://");
-        schemeEnd = 4;
-    }
-    qsizetype targetStart = url.size();
-    for (const char mark : {'/', '?'}) {
-        const qsizetype at = url.indexOf(mark, schemeEnd + 3);
-        if (at >= 0) targetStart = std::min(targetStart, at);
-    }
-    QByteArray target = url.mid(targetStart);
-    if (!target.startsWith('/')) target.prepend('/');
-    return {url.left(targetStart), target};
-}
-
 struct SList {
     curl_slist* list = nullptr;
     ~SList() { curl_slist_free_all(list); }
     void add(const QByteArray& line) { list = curl_slist_append(list, line.constData()); }
 };
+
+// Sets the proxy options and returns the request line's target.
+QByteArray routeThroughProxy(CURL* easy, const HttpUrlParts& url, const HttpProxy& proxy,
+                             SList& connectTo) {
+    // Set explicitly either way, so the environment's proxy variables never apply.
+    curl_easy_setopt(easy, CURLOPT_PROXY, "");
+    curl_easy_setopt(easy, CURLOPT_NOPROXY, "");
+    if (!proxy.enabled()) return url.target;
+    const QByteArray address = proxy.host.toUtf8() + ":" + QByteArray::number(proxy.port);
+    if (url.origin.toLower().startsWith("http://")) {
+        // A proxied plain request is the absolute address, sent to the proxy's socket.
+        connectTo.add("::" + address);
+        curl_easy_setopt(easy, CURLOPT_CONNECT_TO, connectTo.list);
+        return url.origin + url.target;
+    }
+    curl_easy_setopt(easy, CURLOPT_PROXY, address.constData());
+    curl_easy_setopt(easy, CURLOPT_PROXYTYPE, long(CURLPROXY_HTTP));
+    return url.target;
+}
+
+// Decides between success and failure once the transfer has ended.
+void settle(HttpResponse& response, CURLcode result, bool errorStatus, const char* errorText) {
+    if (errorStatus || response.status >= 400) {
+        response.error = QString::fromLatin1(response.statusLine);
+        if (response.error.isEmpty())
+            response.error = QStringLiteral("HTTP status %1").arg(response.status);
+    } else if (result != CURLE_OK) {
+        response.error = response.aborted ? QStringLiteral("transfer stopped")
+                         : errorText[0]   ? QString::fromLocal8Bit(errorText)
+                                          : QString::fromLatin1(curl_easy_strerror(result));
+    } else if (response.status == 0) {
+        response.error = QStringLiteral("no answer");
+    } else {
+        response.ok = true;
+    }
+}
 
 }  // namespace
 
@@ -190,31 +204,17 @@ HttpResponse HttpClient::send(const HttpRequest& request) const {
     Transfer transfer{request, response, easy, CancelFlag::current()};
     char errorText[CURL_ERROR_SIZE] = {};
 
-    // libcurl would re-escape raw bytes of the path, so it is given only the origin and
-    // the request line's target is set verbatim.
-    const SplitUrl url = splitUrl(request.url);
     const HttpProxy proxy = this->proxy();
-    const bool plainHttp = url.origin.toLower().startsWith("http://");
     if (proxy.enabled() && (proxy.port < 1 || proxy.port > 65535)) {
         curl_easy_cleanup(easy);
         response.error = QStringLiteral("proxy port %1 is out of range").arg(proxy.port);
         return response;
     }
-    const QByteArray proxyAddress = proxy.host.toUtf8() + ":" + QByteArray::number(proxy.port);
-    QByteArray target = url.target;
+    // libcurl would re-escape raw bytes of the path, so it is given only the origin and
+    // the request line's target is set verbatim.
+    const HttpUrlParts url = splitHttpUrl(request.url);
     SList connectTo;
-    // Set explicitly either way, so the environment's proxy variables never apply.
-    curl_easy_setopt(easy, CURLOPT_PROXY, "");
-    curl_easy_setopt(easy, CURLOPT_NOPROXY, "");
-    if (proxy.enabled() && plainHttp) {
-        // A proxied request is the absolute address sent to the proxy's socket.
-        target = url.origin + url.target;
-        connectTo.add("::" + proxyAddress);
-        curl_easy_setopt(easy, CURLOPT_CONNECT_TO, connectTo.list);
-    } else if (proxy.enabled()) {
-        curl_easy_setopt(easy, CURLOPT_PROXY, proxyAddress.constData());
-        curl_easy_setopt(easy, CURLOPT_PROXYTYPE, long(CURLPROXY_HTTP));
-    }
+    const QByteArray target = routeThroughProxy(easy, url, proxy, connectTo);
     curl_easy_setopt(easy, CURLOPT_URL, url.origin.constData());
     curl_easy_setopt(easy, CURLOPT_REQUEST_TARGET, target.constData());
     curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
@@ -250,18 +250,7 @@ HttpResponse HttpClient::send(const HttpRequest& request) const {
 
     response.status = int(status);
     response.contentLength = qint64(length);
-    if (transfer.errorStatus || status >= 400) {
-        response.error = QString::fromLatin1(response.statusLine);
-        if (response.error.isEmpty()) response.error = QStringLiteral("HTTP status %1").arg(status);
-    } else if (result != CURLE_OK) {
-        response.error = response.aborted ? QStringLiteral("transfer stopped")
-                         : errorText[0]   ? QString::fromLocal8Bit(errorText)
-                                          : QString::fromLatin1(curl_easy_strerror(result));
-    } else if (status == 0) {
-        response.error = QStringLiteral("no answer");
-    } else {
-        response.ok = true;
-    }
+    settle(response, result, transfer.errorStatus, errorText);
     return response;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/popup/msn_popup.h"
 #include "app/popup/msn_popup_properties.h"
 #include "app/popup/popup_motion.h"
 #include "app/popup/popup_placement.h"
@@ -12,7 +13,6 @@
 class QFrame;
 class QLabel;
 class QTimer;
-class TMSNPopUp;
 class TMouseLabel;
 
 // One popup notice: a frameless, always-on-top window that never takes the

@@ -14,8 +14,12 @@ PopupMotion::PopupMotion(TaskbarEdge edge, const QRect& finalRect, int scrollSpe
     switch (edge_) {
     case TaskbarEdge::Left: rect_.setWidth(1); break;
     case TaskbarEdge::Top: rect_.setHeight(1); break;
-    case TaskbarEdge::Right: rect_ = QRect(final_.x() + final_.width() - 1, final_.y(), 1, final_.height()); break;
-    case TaskbarEdge::Bottom: rect_ = QRect(final_.x(), final_.y() + final_.height() - 1, final_.width(), 1); break;
+    case TaskbarEdge::Right:
+        rect_ = QRect(final_.x() + final_.width() - 1, final_.y(), 1, final_.height());
+        break;
+    case TaskbarEdge::Bottom:
+        rect_ = QRect(final_.x(), final_.y() + final_.height() - 1, final_.width(), 1);
+        break;
     }
 }
 

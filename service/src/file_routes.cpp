@@ -10,9 +10,6 @@
 namespace service {
 namespace {
 
-// The demo streams are 32 kbit/s MP3.
-constexpr int kStreamBytesPerSecond = 4000;
-
 std::string contentTypeOf(const QString& path) {
     if (path.endsWith(".wma", Qt::CaseInsensitive)) return "audio/x-ms-wma";
     if (path.endsWith(".mp3", Qt::CaseInsensitive)) return "audio/mpeg";
@@ -52,7 +49,7 @@ void addFileRoutes(httplib::Server& server, ServiceData& data) {
         if (relative.startsWith("radio/")) {
             if (req.method == "HEAD") return res.set_header("Content-Type", "audio/mpeg");
             return streamForever(res, std::make_shared<const std::string>(bytes.toStdString()),
-                                 kStreamBytesPerSecond, data.stopping);
+                                 data.streamBytesPerSecond, data.stopping);
         }
         res.set_content(bytes.toStdString(), contentTypeOf(*path).c_str());
     });

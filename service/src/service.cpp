@@ -23,6 +23,8 @@ bool Service::load(const QString& dataDir, QString* error) {
     if (!data_.load(dataDir, error)) return false;
     // Radio listeners hold a thread each for as long as they listen.
     server_->new_task_queue = [] { return new httplib::ThreadPool(32); };
+    // Idle keep-alive connections hold a thread until they time out, and a stop waits for them.
+    server_->set_keep_alive_timeout(1);
     server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
         log_.record(req.method, req.target, res.status);
     });

@@ -23,6 +23,8 @@ public:
 
     bool load(const QString& dataDir, QString* error);
     RequestLog& log() { return log_; }
+    // How fast radio streams flow after their head start; tests speed them up.
+    void setStreamPace(int bytesPerSecond) { data_.streamBytesPerSecond = bytesPerSecond; }
 
     // Binds to host; port 0 picks a free one. Returns the port, or -1.
     int bind(const std::string& host, int port);

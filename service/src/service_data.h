@@ -18,6 +18,7 @@ struct ServiceData {
     QStringList messages;       // online-info message lines, served in turn
     std::atomic<unsigned> onlineCalls{0};
     std::atomic<bool> stopping{false};  // ends endless streams at shutdown
+    int streamBytesPerSecond = 4000;     // the demo streams are 32 kbit/s MP3
 
     bool load(const QString& dir, QString* error);
     QString filesDir() const;

@@ -1,0 +1,1 @@
+#include "catalogue/song_entry.h"

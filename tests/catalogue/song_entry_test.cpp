@@ -1,0 +1,3 @@
+#include "catalogue/song_entry.h"
+
+#include <gtest/gtest.h>

@@ -7,11 +7,13 @@
 
 #include <QString>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <pthread.h>
+#include <time.h>
 #include <string>
 #include <thread>
 
@@ -81,14 +83,19 @@ int main(int argc, char** argv) {
     std::printf("listening on 127.0.0.1:%d\n", bound);
     std::fflush(stdout);
 
-    std::thread waiter([&svc, stopSignals] {
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
-        svc.stop();
+    // The server may also end by itself (a failed listen); the waiter then notices done.
+    std::atomic<bool> done{false};
+    std::thread waiter([&svc, &done, stopSignals] {
+        const timespec tick{0, 200 * 1000 * 1000};
+        while (!done) {
+            if (sigtimedwait(&stopSignals, nullptr, &tick) > 0) {
+                svc.stop();
+                return;
+            }
+        }
     });
     const bool ok = svc.run();
-    // The server may also end by itself (a failed listen): wake the waiter.
-    pthread_kill(waiter.native_handle(), SIGTERM);
+    done = true;
     waiter.join();
     return ok ? 0 : 1;
 }

@@ -47,16 +47,21 @@ DecodedPage<Record> decode(const QByteArray& trimmed, const Fields<Record, N>& f
             result.outcome = Outcome::Malformed;
             return result;
         }
-        for (const XmlElement& element : group.children()) {
+        const QList<XmlElement> records = group.children();
+        if (records.isEmpty()) continue;
+        const std::optional<PageInfo> groupPage =
+            paged ? std::optional(PageInfo{gbkFit(group.attribute(0)), gbkFit(group.attribute(1)),
+                                           gbkFit(group.attribute(2))})
+                  : std::nullopt;
+        result.records.reserve(result.records.size() + records.size());
+        for (const XmlElement& element : records) {
             result.records.append(Record{});
             result.lastRecordFields = readRecord(element, fields, result.records.last());
             if (result.lastRecordFields < int(N)) {
                 result.outcome = Outcome::Malformed;
                 return result;
             }
-            if (paged)
-                result.page = PageInfo{gbkFit(group.attribute(0)), gbkFit(group.attribute(1)),
-                                       gbkFit(group.attribute(2))};
+            result.page = groupPage;
         }
     }
     return result;

@@ -18,6 +18,11 @@ class PlayerProxy;
 // What the login and the connection test work with. Everything referred to must
 // outlive the workers started from it (the program shuts its workers down first).
 struct LoginContext {
+    LoginContext(LoginView& view, HttpClients& clients, PlayerProxy& player, ConfigStore& config,
+                 NotificationCenter& notifications, Dialogs& dialogs, QString server_url)
+        : view(view), clients(clients), player(player), config(config), notifications(notifications),
+          dialogs(dialogs), server_url(std::move(server_url)) {}
+
     LoginView& view;
     HttpClients& clients;
     PlayerProxy& player;
